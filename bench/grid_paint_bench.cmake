@@ -1,0 +1,1 @@
+# The grid repaint benchmark (Windows).

@@ -1,0 +1,105 @@
+#include "core/roster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "core/number_reading.h"
+
+namespace {
+
+constexpr double kStintTolerance = 0.0000001;
+constexpr double kCycleRounding = 0.9;
+constexpr double kAlmostWhole = 0.999999999999;
+
+RosterRejection Reject(RejectionReason reason, const char* message, bool focusStintBox = false) {
+    return {reason, message, focusStintBox};
+}
+
+// Dates outside the valid range are taken as its nearest end, as the order check
+// takes them; this keeps the day count, and so the cycle count, finite and >= 0.
+DateValue Clamped(DateValue d) {
+    if (std::isnan(d.serial)) return {kMinDateSerial};
+    return {std::clamp(d.serial, kMinDateSerial, kMaxDateSerial)};
+}
+
+// x = D / P / n + 0.9, a fraction within 1e-12 of a whole number counted as
+// that number, then floored; saturated to what a 32-bit count holds.
+int32_t CycleCount(double days, int32_t staffCount, double stintLength) {
+    double x = days / staffCount / stintLength + kCycleRounding;
+    double whole = 0.0;
+    const double fraction = std::modf(x, &whole);
+    if (std::fabs(fraction) > kAlmostWhole) x = whole < 0.0 ? whole - 1.0 : whole + 1.0;
+    // 2C + 1 columns must fit a 32-bit count.
+    constexpr double kMaxCycles = (std::numeric_limits<int32_t>::max() - 1) / 2;
+    if (!(x >= 0.0)) return 0;
+    return static_cast<int32_t>(std::floor(std::min(x, kMaxCycles)));
+}
+
+// trunc(n - 1) as a 32-bit day count; n >= 1 - 1e-7 here, so it is >= 0.
+int32_t ExtraStintDays(double stintLength) {
+    const double extra = std::trunc(stintLength - 1.0);
+    constexpr double kMax = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::clamp(extra, 0.0, kMax));
+}
+
+}  // namespace
+
+RosterTable::RosterTable(std::vector<std::string> names, int32_t cycles)
+    : names_(std::move(names)), cycles_(cycles),
+      dates_(names_.size() * 2 * static_cast<std::size_t>(cycles)) {}
+
+std::size_t RosterTable::DateIndex(int32_t row, int32_t column) const {
+    return static_cast<std::size_t>(row - 1) * 2 * static_cast<std::size_t>(cycles_) +
+           static_cast<std::size_t>(column - 1);
+}
+
+std::string_view RosterTable::Text(int32_t row, int32_t column) const {
+    if (row < 1 || row > RowCount() || column < 0 || column >= ColumnCount()) return {};
+    if (column == 0) return names_[row - 1];
+    const MonthDayText& date = dates_[DateIndex(row, column)];
+    return {date.text, date.length};
+}
+
+void RosterTable::SetDate(int32_t row, int32_t column, DateValue day) {
+    if (row < 1 || row > RowCount() || column < 1 || column >= ColumnCount()) return;
+    char text[kMonthDayTextCapacity];
+    const std::size_t length = FormatMonthDayTo(text, day);
+    MonthDayText& date = dates_[DateIndex(row, column)];
+    std::memcpy(date.text, text, length);
+    date.length = static_cast<uint8_t>(length);
+}
+
+RosterResult GenerateRoster(const RosterRequest& request) {
+    if (IsBefore(request.end, request.start))
+        return Reject(RejectionReason::EndBeforeStart, "结束日期不能小于开始日期");
+
+    const double stintLength = ReadNumber(request.stintText);
+    if (stintLength - 1.0 < -kStintTolerance)
+        return Reject(RejectionReason::NoStintLength, "请输入值班天数！", true);
+
+    const auto staffCount = static_cast<int32_t>(
+        std::min<std::size_t>(request.staff.size(), std::numeric_limits<int32_t>::max()));
+    if (staffCount < 1) return Reject(RejectionReason::NoStaff, "请添加值班人员！");
+
+    const DateValue start = Clamped(request.start);
+    const double days = DaysBetween(Clamped(request.end), start);
+    const int32_t cycles = CycleCount(days, staffCount, stintLength);
+
+    std::vector<std::string> names(request.staff.begin(), request.staff.begin() + staffCount);
+    RosterAcceptance accepted{cycles, RosterTable(std::move(names), cycles)};
+    RosterTable& table = accepted.table;
+
+    const int32_t extraDays = ExtraStintDays(stintLength);
+    DateValue cursor = AddDays(start, -1);
+    for (int32_t j = 1; j <= cycles; ++j) {
+        for (int32_t k = 1; k <= staffCount; ++k) {
+            cursor = AddDays(cursor, 1);
+            table.SetDate(k, 2 * j - 1, cursor);
+            cursor = AddDays(cursor, extraDays);
+            table.SetDate(k, 2 * j, cursor);
+        }
+    }
+    return accepted;
+}

@@ -1,0 +1,1 @@
+# The Win32 grid control target (roster_grid_control) and its sources.

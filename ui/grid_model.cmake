@@ -1,0 +1,1 @@
+# The grid model target (roster_grid_model) and its sources.
