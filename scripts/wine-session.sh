@@ -26,7 +26,7 @@ case "$action" in
     rm -rf "$WINEPREFIX"
     # -displayfd picks a free display number and writes it once the server is ready.
     exec 3> "$state/display.tmp"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 &
     echo $! > "$state/xvfb.pid"
     exec 3>&-
     for _ in $(seq 100); do
@@ -37,9 +37,10 @@ case "$action" in
     echo ":$(tr -d '\n' < "$state/display.tmp")" > "$state/display"
     rm -f "$state/display.tmp"
     export DISPLAY=$(cat "$state/display")
-    /usr/lib/wine/wine64 wineboot -i >"$state/wineboot.log" 2>&1
     # A persistent server keeps every later test from paying the start-up again.
-    /usr/lib/wine/wineserver -p
+    mkdir -p "$WINEPREFIX"
+    /usr/lib/wine/wineserver -p </dev/null >"$state/wineserver.log" 2>&1
+    /usr/lib/wine/wine64 wineboot -i </dev/null >"$state/wineboot.log" 2>&1
     echo "wine-session: prefix $WINEPREFIX on display $DISPLAY"
     ;;
   stop)
