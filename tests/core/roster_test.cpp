@@ -1,9 +1,12 @@
 #include "core/roster.h"
 
+#include "core/number_reading.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -209,4 +212,54 @@ TEST(GenerateRoster, DatesOutsideTheValidRangeAreTakenAtItsEnds) {
         Accepted(GenerateRoster(Request({-1e300}, {1e300}, "1", {"a"})));
     EXPECT_EQ(b.cycleCount, 3615899);  // 0100-01-01 to 9999-12-31: x = D + 0.9
     EXPECT_EQ(b.table.Text(1, 1), "1.1");
+}
+
+namespace {
+
+// An independent month.day of a serial day: the civil date by the Julian Day
+// Number inversion (Richards), not the library's conversion.
+std::string ReferenceMonthDay(int64_t serialDay) {
+    const int64_t jdn = serialDay + 2415019;
+    const int64_t f = jdn + 1401 + (((4 * jdn + 274277) / 146097) * 3) / 4 - 38;
+    const int64_t e = 4 * f + 3;
+    const int64_t h = 5 * ((e % 1461) / 4) + 2;
+    const int64_t day = (h % 153) / 5 + 1;
+    const int64_t month = ((h / 153 + 2) % 12) + 1;
+    return std::to_string(month) + "." + std::to_string(day);
+}
+
+}  // namespace
+
+TEST(GenerateRoster, RandomRequestsMatchADirectFormula) {
+    // Person k's stint in cycle j starts ((j-1)*P + k-1) stints after the start day.
+    std::mt19937_64 rng(2024);
+    std::uniform_int_distribution<int> startDay(-100000, 100000);
+    std::uniform_int_distribution<int> rangeDays(0, 400);
+    std::uniform_int_distribution<int> staffCount(1, 9);
+    std::uniform_int_distribution<int> seconds(0, 86399);
+    const char* stints[] = {"1", "2", "3", "7", "2.5", "0.99999995", "10", "1.01", "４", "5天", "31"};
+    for (int i = 0; i < 3000; ++i) {
+        const int64_t first = startDay(rng);
+        const DateValue start = FromLinearForm(first + seconds(rng) / 86400.0);
+        const DateValue end = FromLinearForm(first + rangeDays(rng) + seconds(rng) / 86400.0);
+        const char* stint = stints[rng() % std::size(stints)];
+        const int staff = staffCount(rng);
+        const RosterResult r = GenerateRoster(Request(start, end, stint, std::vector<std::string>(staff, "p")));
+        if (IsBefore(end, start)) {
+            ASSERT_TRUE(std::holds_alternative<RosterRejection>(r));
+            continue;
+        }
+        const RosterAcceptance a = Accepted(r);
+        const double n = ReadNumber(stint);
+        const double x = (LinearForm(end) - LinearForm(start)) / staff / n + 0.9;
+        ASSERT_EQ(a.cycleCount, static_cast<int32_t>(std::floor(x + 1e-12))) << i;
+        const int64_t length = static_cast<int64_t>(std::trunc(n - 1)) + 1;
+        for (int32_t j = 1; j <= a.cycleCount; ++j) {
+            for (int32_t k = 1; k <= staff; ++k) {
+                const int64_t begins = first + ((j - 1) * staff + (k - 1)) * length;
+                ASSERT_EQ(a.table.Text(k, 2 * j - 1), ReferenceMonthDay(begins)) << i;
+                ASSERT_EQ(a.table.Text(k, 2 * j), ReferenceMonthDay(begins + length - 1)) << i;
+            }
+        }
+    }
 }
