@@ -21,11 +21,15 @@ std::size_t TextPool::FindSlot(std::string_view text, uint64_t hash) const {
 
 uint32_t TextPool::Acquire(std::string_view text) {
     if (text.empty()) return kEmpty;
+    if (lastAcquired_ != kEmpty && entries_[lastAcquired_ - 1].text == text) {
+        ++entries_[lastAcquired_ - 1].holders;
+        return lastAcquired_;
+    }
     const uint64_t hash = Hash(text);
     std::size_t slot = FindSlot(text, hash);
     if (slots_[slot] != kEmpty) {
         ++entries_[slots_[slot] - 1].holders;
-        return slots_[slot];
+        return lastAcquired_ = slots_[slot];
     }
     // At most half full, so that probes stay short.
     if (2 * (liveEntries_ + 1) > slots_.size()) {
@@ -43,7 +47,7 @@ uint32_t TextPool::Acquire(std::string_view text) {
     entries_[id - 1] = {std::string(text), hash, 1};
     slots_[slot] = id;
     ++liveEntries_;
-    return id;
+    return lastAcquired_ = id;
 }
 
 void TextPool::Release(uint32_t id) {

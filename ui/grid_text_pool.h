@@ -40,6 +40,10 @@ private:
     std::deque<Entry> entries_;  // entries_[id - 1]; a deque, so texts never move
     std::vector<uint32_t> freeIds_;
     std::size_t liveEntries_ = 0;
+    // The text acquired last: a grid is written in runs of one text (the
+    // header's 起止日期, the two days of a one-day stint), found without a
+    // lookup. A freed entry holds the empty text, which never matches.
+    uint32_t lastAcquired_ = kEmpty;
     // Open addressing with linear probing: an id, or kEmpty for a free slot.
     std::vector<uint32_t> slots_ = std::vector<uint32_t>(16, kEmpty);
 };

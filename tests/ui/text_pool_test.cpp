@@ -27,6 +27,27 @@ TEST(TextPoolTest, SharesEqualTextsAndFreesTheLastHolder) {
     pool.Release(TextPool::kEmpty);  // the empty text has no holders to count
 }
 
+// The text acquired last is found again without a lookup; once freed it must
+// not be found that way.
+TEST(TextPoolTest, TheLastTextFreedIsStoredAnew) {
+    TextPool pool;
+    pool.Release(pool.Acquire("x"));
+    EXPECT_EQ(pool.DistinctTexts(), 0u);
+    const uint32_t x = pool.Acquire("x");
+    EXPECT_EQ(pool.Acquire("x"), x);
+    pool.Acquire("y");
+    EXPECT_EQ(pool.Acquire("x"), x);
+    EXPECT_EQ(pool.DistinctTexts(), 2u);
+    pool.Release(x);
+    pool.Release(x);
+    pool.Release(x);
+    EXPECT_EQ(pool.DistinctTexts(), 1u);
+    const uint32_t z = pool.Acquire("z");  // may reuse the freed id
+    EXPECT_EQ(pool.Text(z), "z");
+    EXPECT_EQ(pool.Text(pool.Acquire("x")), "x");
+    EXPECT_EQ(pool.DistinctTexts(), 3u);
+}
+
 // Thousands of texts acquired and released in an interleaved order: every id
 // keeps its text while held, through rehashing and the reuse of freed slots.
 TEST(TextPoolTest, KeepsEveryHeldTextThroughGrowthAndRemoval) {
