@@ -47,28 +47,33 @@ int32_t ExtraStintDays(double stintLength) {
 }  // namespace
 
 RosterTable::RosterTable(std::vector<std::string> names, int32_t cycles)
-    : names_(std::move(names)), cycles_(cycles),
-      dates_(names_.size() * 2 * static_cast<std::size_t>(cycles)) {}
-
-std::size_t RosterTable::DateIndex(int32_t row, int32_t column) const {
-    return static_cast<std::size_t>(row - 1) * 2 * static_cast<std::size_t>(cycles_) +
-           static_cast<std::size_t>(column - 1);
+    : names_(std::move(names)), cycles_(cycles) {
+    dates_.reserve(names_.size() * 2 * static_cast<std::size_t>(cycles));
 }
 
 std::string_view RosterTable::Text(int32_t row, int32_t column) const {
     if (row < 1 || row > RowCount() || column < 0 || column >= ColumnCount()) return {};
     if (column == 0) return names_[row - 1];
-    const MonthDayText& date = dates_[DateIndex(row, column)];
+    const std::size_t cycle = static_cast<std::size_t>(column - 1) / 2;
+    const std::size_t stint = cycle * names_.size() + static_cast<std::size_t>(row - 1);
+    const std::size_t index = 2 * stint + static_cast<std::size_t>(column - 1) % 2;
+    if (index >= dates_.size()) return {};
+    const MonthDayText& date = dates_[index];
     return {date.text, date.length};
 }
 
-void RosterTable::SetDate(int32_t row, int32_t column, DateValue day) {
-    if (row < 1 || row > RowCount() || column < 1 || column >= ColumnCount()) return;
+void RosterTable::AppendDate(DateValue day) {
+    MonthDayText& date = dates_.emplace_back();
     char text[kMonthDayTextCapacity];
     const std::size_t length = FormatMonthDayTo(text, day);
-    MonthDayText& date = dates_[DateIndex(row, column)];
     std::memcpy(date.text, text, length);
     date.length = static_cast<uint8_t>(length);
+}
+
+void RosterTable::AppendStint(DateValue firstDay, DateValue lastDay) {
+    if (dates_.size() >= names_.size() * 2 * static_cast<std::size_t>(cycles_)) return;
+    AppendDate(firstDay);
+    AppendDate(lastDay);
 }
 
 RosterResult GenerateRoster(const RosterRequest& request) {
@@ -95,10 +100,9 @@ RosterResult GenerateRoster(const RosterRequest& request) {
     DateValue cursor = AddDays(start, -1);
     for (int32_t j = 1; j <= cycles; ++j) {
         for (int32_t k = 1; k <= staffCount; ++k) {
-            cursor = AddDays(cursor, 1);
-            table.SetDate(k, 2 * j - 1, cursor);
-            cursor = AddDays(cursor, extraDays);
-            table.SetDate(k, 2 * j, cursor);
+            const DateValue firstDay = AddDays(cursor, 1);
+            cursor = AddDays(firstDay, extraDays);
+            table.AppendStint(firstDay, cursor);
         }
     }
     return accepted;

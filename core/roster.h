@@ -28,8 +28,9 @@ struct RosterRejection {
 
 // The roster body: P rows (numbered 1..P, the grid rows they go to) and 2*C + 1
 // columns. Column 0 holds the names, column 2j-1 and 2j the first and last day of
-// cycle j as month.day texts. The dates are kept as short fixed-size texts: the
-// largest roster has six million of them.
+// cycle j as month.day texts. The dates are kept as short fixed-size texts in
+// duty order (cycle by cycle, person by person): the largest roster has six
+// million of them, written in one sequential pass.
 class RosterTable {
 public:
     RosterTable() = default;
@@ -39,19 +40,20 @@ public:
     int32_t ColumnCount() const { return 2 * cycles_ + 1; }
     // row 1..RowCount(), column 0..ColumnCount()-1; the empty text outside.
     std::string_view Text(int32_t row, int32_t column) const;
-    // The month.day text of day into a date column (1..ColumnCount()-1).
-    void SetDate(int32_t row, int32_t column, DateValue day);
+    // Appends the next stint in duty order: the first and the last day of the
+    // next person's stint; ignored once every stint of every cycle is there.
+    void AppendStint(DateValue firstDay, DateValue lastDay);
 
 private:
     struct MonthDayText {
         char text[kMonthDayTextCapacity - 1];
         uint8_t length;
     };
-    std::size_t DateIndex(int32_t row, int32_t column) const;
+    void AppendDate(DateValue day);
 
     std::vector<std::string> names_;
     int32_t cycles_ = 0;
-    std::vector<MonthDayText> dates_;  // row-major, 2*C per row
+    std::vector<MonthDayText> dates_;  // per stint its first and last day, in duty order
 };
 
 struct RosterAcceptance {
