@@ -91,6 +91,22 @@ TEST_F(LargestRosterScrolling, ScrollBarReachesTheLastColumn) {
     EXPECT_EQ(Scroll().firstColumn, 0);
 }
 
+TEST_F(LargestRosterScrolling, ThumbPositionIsReadWith32Bits) {
+    // Where a thumb drag ends: the bar's position, far past 65535; the
+    // message's own 16-bit field says nothing useful.
+    for (const int32_t column : {5000000, 65536 + 7, 3067670}) {
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_POS;
+        info.nPos = column;
+        SetScrollInfo(Grid(), SB_HORZ, &info, FALSE);
+        SendMessageA(Grid(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, column & 0xFFFF), 0);
+        EXPECT_EQ(Scroll().firstColumn, column);
+        Click(CellCentre(1, column));
+        EXPECT_EQ(grid.Model().Focus(), (CellPos{1, column}));
+    }
+}
+
 TEST_F(LargestRosterScrolling, CtrlEndGoesToTheLastCellAndShowsIt) {
     Click(CellCentre(1, 0));
     Press(VK_END, {VK_CONTROL});
