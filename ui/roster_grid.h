@@ -27,6 +27,9 @@ public:
     // WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE); the caller shows it. Registers the
     // window class on first use. False when the window could not be made.
     bool Create(HWND parent, int controlId, int x, int y, int width, int height);
+    // The in-place editor is this window's only child: a message whose
+    // window has Window() as its parent is the editor's, which handles
+    // Enter, Esc and Tab itself.
     HWND Window() const;
 
     int32_t RowCount() const;

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ui/grid_model.h"
 #include "ui/grid_navigation.h"
