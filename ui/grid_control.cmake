@@ -1,9 +1,5 @@
 # The Win32 grid control target (roster_grid_control) and its sources.
-# Its platform-free half, roster_grid_view, comes from grid_view.cmake, which
-# ui/CMakeLists.txt includes on every platform.
-if(NOT TARGET roster_grid_view)
-  include(${CMAKE_CURRENT_LIST_DIR}/grid_view.cmake)
-endif()
+# Its platform-free half, roster_grid_view, comes from grid_view.cmake.
 add_library(roster_grid_control STATIC
   ${CMAKE_CURRENT_LIST_DIR}/roster_grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/roster_grid_window.cpp
