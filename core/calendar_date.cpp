@@ -49,12 +49,6 @@ Civil CivilOf(DateValue d) {
     return CivilFromDays(DayNumber(d) + kSerialEpochFromUnix);
 }
 
-char* WriteDecimal(char* out, int value) {
-    if (value >= 10) out = WriteDecimal(out, value / 10);
-    *out = static_cast<char>('0' + value % 10);
-    return out + 1;
-}
-
 }  // namespace
 
 double LinearForm(DateValue d) {
@@ -89,12 +83,14 @@ int Month(DateValue d) { return CivilOf(d).month; }
 
 int Day(DateValue d) { return CivilOf(d).day; }
 
+MonthAndDay MonthAndDayOf(DateValue d) {
+    const Civil c = CivilOf(d);
+    return {c.month, c.day};
+}
+
 std::size_t FormatMonthDayTo(char* out, DateValue d) {
     const Civil c = CivilOf(d);
-    char* p = WriteDecimal(out, c.month);
-    *p++ = '.';
-    p = WriteDecimal(p, c.day);
-    return static_cast<std::size_t>(p - out);
+    return WriteMonthDay(out, c.month, c.day);
 }
 
 std::string FormatMonthDay(DateValue d) {

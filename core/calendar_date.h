@@ -45,11 +45,27 @@ int64_t DayNumber(DateValue d);
 int Month(DateValue d);
 int Day(DateValue d);
 
+struct MonthAndDay {
+    int month;  // 1..12
+    int day;    // 1..31
+};
+MonthAndDay MonthAndDayOf(DateValue d);
+
 // "month.day" without leading zeros or year, e.g. "11.5", "1.10".
 std::string FormatMonthDay(DateValue d);
 // The same text written into out (at least kMonthDayTextCapacity bytes); returns its length.
 inline constexpr std::size_t kMonthDayTextCapacity = 8;
 std::size_t FormatMonthDayTo(char* out, DateValue d);
+// The text of a month (1..12) and day (1..31) written into out; returns its length.
+constexpr std::size_t WriteMonthDay(char* out, int month, int day) {
+    std::size_t n = 0;
+    if (month >= 10) out[n++] = static_cast<char>('0' + month / 10);
+    out[n++] = static_cast<char>('0' + month % 10);
+    out[n++] = '.';
+    if (day >= 10) out[n++] = static_cast<char>('0' + day / 10);
+    out[n++] = static_cast<char>('0' + day % 10);
+    return n;
+}
 
 // Conversions between the serial and a calendar date on the proleptic Gregorian calendar.
 // Defined for every year the 64-bit day count holds, not only the valid range.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 #include "core/number_reading.h"
@@ -44,6 +43,17 @@ int32_t ExtraStintDays(double stintLength) {
     return static_cast<int32_t>(std::clamp(extra, 0.0, kMax));
 }
 
+// Every month.day text, so that a date cell need hold only its month and day.
+struct MonthDayTexts {
+    char text[13][32][kMonthDayTextCapacity] = {};
+    uint8_t length[13][32] = {};
+    constexpr MonthDayTexts() {
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= 31; ++d) length[m][d] = static_cast<uint8_t>(WriteMonthDay(text[m][d], m, d));
+    }
+};
+constexpr MonthDayTexts kMonthDayTexts;
+
 }  // namespace
 
 RosterTable::RosterTable(std::vector<std::string> names, int32_t cycles)
@@ -58,16 +68,13 @@ std::string_view RosterTable::Text(int32_t row, int32_t column) const {
     const std::size_t stint = cycle * names_.size() + static_cast<std::size_t>(row - 1);
     const std::size_t index = 2 * stint + static_cast<std::size_t>(column - 1) % 2;
     if (index >= dates_.size()) return {};
-    const MonthDayText& date = dates_[index];
-    return {date.text, date.length};
+    const MonthDay date = dates_[index];
+    return {kMonthDayTexts.text[date.month][date.day], kMonthDayTexts.length[date.month][date.day]};
 }
 
 void RosterTable::AppendDate(DateValue day) {
-    MonthDayText& date = dates_.emplace_back();
-    char text[kMonthDayTextCapacity];
-    const std::size_t length = FormatMonthDayTo(text, day);
-    std::memcpy(date.text, text, length);
-    date.length = static_cast<uint8_t>(length);
+    const MonthAndDay date = MonthAndDayOf(day);
+    dates_.push_back({static_cast<uint8_t>(date.month), static_cast<uint8_t>(date.day)});
 }
 
 void RosterTable::AppendStint(DateValue firstDay, DateValue lastDay) {

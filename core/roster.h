@@ -28,9 +28,10 @@ struct RosterRejection {
 
 // The roster body: P rows (numbered 1..P, the grid rows they go to) and 2*C + 1
 // columns. Column 0 holds the names, column 2j-1 and 2j the first and last day of
-// cycle j as month.day texts. The dates are kept as short fixed-size texts in
-// duty order (cycle by cycle, person by person): the largest roster has six
-// million of them, written in one sequential pass.
+// cycle j as month.day texts. A date cell keeps only its month and day, in
+// duty order (cycle by cycle, person by person), and its text is one of the
+// 372 month.day texts built once: the largest roster has six million dates,
+// written in one sequential pass.
 class RosterTable {
 public:
     RosterTable() = default;
@@ -45,15 +46,15 @@ public:
     void AppendStint(DateValue firstDay, DateValue lastDay);
 
 private:
-    struct MonthDayText {
-        char text[kMonthDayTextCapacity - 1];
-        uint8_t length;
+    struct MonthDay {
+        uint8_t month;
+        uint8_t day;
     };
     void AppendDate(DateValue day);
 
     std::vector<std::string> names_;
     int32_t cycles_ = 0;
-    std::vector<MonthDayText> dates_;  // per stint its first and last day, in duty order
+    std::vector<MonthDay> dates_;  // per stint its first and last day, in duty order
 };
 
 struct RosterAcceptance {
