@@ -41,10 +41,6 @@ Civil CivilFromDays(int64_t z) {
     return {yoe + era * 400 + (month <= 2), month, day};
 }
 
-double ClampToValidRange(double serial) {
-    return std::clamp(serial, kMinDateSerial, kMaxDateSerial);
-}
-
 Civil CivilOf(DateValue d) {
     return CivilFromDays(DayNumber(d) + kSerialEpochFromUnix);
 }
@@ -59,8 +55,10 @@ DateValue FromLinearForm(double linear) {
     return {linear >= 0.0 ? linear : 2.0 * std::floor(linear) - linear};
 }
 
+DateValue ClampToValidRange(DateValue d) { return {std::clamp(d.serial, kMinDateSerial, kMaxDateSerial)}; }
+
 bool IsBefore(DateValue a, DateValue b) {
-    return LinearForm({ClampToValidRange(a.serial)}) < LinearForm({ClampToValidRange(b.serial)});
+    return LinearForm(ClampToValidRange(a)) < LinearForm(ClampToValidRange(b));
 }
 
 DateValue AddDays(DateValue d, int32_t n) {

@@ -33,6 +33,8 @@ double LinearForm(DateValue d);
 // The inverse of LinearForm.
 DateValue FromLinearForm(double linear);
 
+// d moved to the nearest end of the valid range when it lies outside (NaN stays NaN).
+DateValue ClampToValidRange(DateValue d);
 // Whether a lies before b, both first clamped to the valid range.
 bool IsBefore(DateValue a, DateValue b);
 // d moved by n whole days, the time of day unchanged; n == 0 returns d as it was.

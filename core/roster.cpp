@@ -16,13 +16,6 @@ RosterRejection Reject(RejectionReason reason, const char* message, bool focusSt
     return {reason, message, focusStintBox};
 }
 
-// Dates outside the valid range are taken as its nearest end, as the order check
-// takes them; this keeps the day count, and so the cycle count, finite and >= 0.
-DateValue Clamped(DateValue d) {
-    if (std::isnan(d.serial)) return {kMinDateSerial};
-    return {std::clamp(d.serial, kMinDateSerial, kMaxDateSerial)};
-}
-
 // x = D / P / n + 0.9, a fraction within 1e-12 of a whole number counted as
 // that number, then floored; saturated to what a 32-bit count holds.
 int32_t CycleCount(double days, int32_t staffCount, double stintLength) {
@@ -95,8 +88,10 @@ RosterResult GenerateRoster(const RosterRequest& request) {
         std::min<std::size_t>(request.staff.size(), std::numeric_limits<int32_t>::max()));
     if (staffCount < 1) return Reject(RejectionReason::NoStaff, "请添加值班人员！");
 
-    const DateValue start = Clamped(request.start);
-    const double days = DaysBetween(Clamped(request.end), start);
+    // Dates outside the valid range are taken at its nearest end, as the order
+    // check takes them: the day count, and so the cycle count, stays finite and >= 0.
+    const DateValue start = ClampToValidRange(request.start);
+    const double days = DaysBetween(ClampToValidRange(request.end), start);
     const int32_t cycles = CycleCount(days, staffCount, stintLength);
 
     std::vector<std::string> names(request.staff.begin(), request.staff.begin() + staffCount);

@@ -212,6 +212,8 @@ TEST(GenerateRoster, DatesOutsideTheValidRangeAreTakenAtItsEnds) {
         Accepted(GenerateRoster(Request({-1e300}, {1e300}, "1", {"a"})));
     EXPECT_EQ(b.cycleCount, 3615899);  // 0100-01-01 to 9999-12-31: x = D + 0.9
     EXPECT_EQ(b.table.Text(1, 1), "1.1");
+    // A date that is no number gives no day count and so no cycles.
+    EXPECT_EQ(Accepted(GenerateRoster(Request({std::nan("")}, {41214.0}, "1", {"a"}))).cycleCount, 0);
 }
 
 namespace {
